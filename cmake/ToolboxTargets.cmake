@@ -4,9 +4,12 @@
 # Narrow string literals are GBK (code page 936), the encoding of every Text in
 # the program, so "微软雅黑" in a source file is the GBK bytes the Win32 ANSI
 # calls and the text operations expect. Sources themselves are UTF-8.
+# The literal encoding named is GB18030, which encodes every GBK character with
+# the same bytes: libstdc++'s <chrono> holds a "µs" literal that GBK cannot
+# encode, so -fexec-charset=GBK would make <chrono> unusable.
 function(toolbox_target_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wnon-virtual-dtor
-                         -finput-charset=UTF-8 -fexec-charset=GBK)
+                         -finput-charset=UTF-8 -fexec-charset=GB18030)
   if(TOOLBOX_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

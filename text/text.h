@@ -14,13 +14,14 @@
 #include <string_view>
 #include <vector>
 
-// Narrow string literals are GBK: the build passes -fexec-charset=GBK, so a
+// Narrow string literals are GBK: the build passes -fexec-charset=GB18030
+// (which writes GBK characters as GBK does), so a
 // Chinese caption in the source is already the bytes a Text holds. Catch a
 // build that forgot it. (clang cannot encode literals in GBK; the fuzz build
 // opts out, since it only looks for crashes.)
 #ifndef TOOLBOX_ALLOW_UTF8_LITERALS
 static_assert(sizeof("中") == 3 && "中"[0] == '\xD6' && "中"[1] == '\xD0',
-              "narrow literals must be GBK: compile with -fexec-charset=GBK");
+              "narrow literals must be GBK: compile with -fexec-charset=GB18030");
 #endif
 
 namespace toolbox {
