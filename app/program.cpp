@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "qr/qr_module.h"
+
 namespace toolbox::app {
 
 namespace {
@@ -14,9 +16,11 @@ void create_program_objects() {
   if (!g_program) {
     g_program = new Program{};
   }
+  create_qr_module();
 }
 
 void release_program_objects() {
+  release_qr_module();
   delete g_program;
   g_program = nullptr;
 }

@@ -19,10 +19,12 @@ struct Program {
 // The objects between create_program_objects and the exit routine.
 Program& program();
 
+// The program-wide objects: the window toolkit's and the QR module's (its
+// container and tables, still empty).
 void create_program_objects();
 
-// The exit routine: releases the program-wide objects. Runs once, when the
-// process ends.
+// The exit routine: releases the program-wide objects and the QR module's.
+// Runs once, when the process ends.
 void release_program_objects();
 
 }  // namespace toolbox::app
