@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "platform/com_ptr.h"
+
 namespace toolbox::ui {
 
 namespace flat = Gdiplus::DllExports;
@@ -26,18 +28,17 @@ GdiplusSession::~GdiplusSession() {
 namespace {
 
 // A read-only stream over a copy of the bytes; GDI+ reads images from streams.
-IStream* stream_over(std::span<const std::uint8_t> bytes) {
+ComPtr<IStream> stream_over(std::span<const std::uint8_t> bytes) {
+  ComPtr<IStream> stream;
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (!memory) {
-    return nullptr;
+    return stream;
   }
   void* target = GlobalLock(memory);
   std::memcpy(target, bytes.data(), bytes.size());
   GlobalUnlock(memory);
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, stream.put()))) {
     GlobalFree(memory);
-    return nullptr;
   }
   return stream;
 }
@@ -51,27 +52,18 @@ struct GdiplusBitmap {
   }
 };
 
-struct StreamRelease {
-  IStream* stream;
-  ~StreamRelease() {
-    if (stream) {
-      stream->Release();
-    }
-  }
-};
-
 }  // namespace
 
 std::optional<Image> decode_image(std::span<const std::uint8_t> bytes) {
   if (bytes.empty()) {
     return std::nullopt;
   }
-  StreamRelease stream{stream_over(bytes)};
-  if (!stream.stream) {
+  ComPtr<IStream> stream = stream_over(bytes);
+  if (!stream) {
     return std::nullopt;
   }
   GdiplusBitmap source;
-  if (flat::GdipCreateBitmapFromStream(stream.stream, &source.bitmap) != Gdiplus::Ok) {
+  if (flat::GdipCreateBitmapFromStream(stream.get(), &source.bitmap) != Gdiplus::Ok) {
     return std::nullopt;
   }
   UINT width = 0;
