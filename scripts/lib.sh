@@ -43,10 +43,10 @@ stop_virtual_display() {
   fi
 }
 
-# Starts a persistent wineserver for the prefix and lets the first Wine
-# process bring up Wine's background services with its output going nowhere.
-# Otherwise the first test of a run starts them, they inherit its stdout, and
-# CTest waits for that pipe until the test times out.
+# Starts a persistent wineserver for the prefix, so that each later Wine
+# start takes a fraction of a second, and brings up Wine's background
+# services once, with their output going nowhere (see scripts/wine-run for
+# why their output matters).
 warm_up_wine() {
   "$WINESERVER" -p
   "$WINE_LOADER" cmd /c exit </dev/null >/dev/null 2>&1 || true
