@@ -223,7 +223,9 @@ std::int32_t JsonDocument::insert_json(const JsonAt& at, std::string_view json) 
     return 0;
   }
   JsonDocument part;
-  // A text that stops short (`{"a"`) is as unusable as one with an error.
+  // parse_text has closed what it could; a member still waiting for its value
+  // (`{"a":`) stays open, and grafting it would leave stale counts behind, so
+  // such a text is refused like one with an error.
   if (part.parse_text(json, {.strict = true, .naming = true}) != 0 || !part.is_complete()) {
     return 0;
   }

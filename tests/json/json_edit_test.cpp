@@ -150,6 +150,14 @@ TEST(InsertJsonTest, ReplacesTheNodeByTheParsedText) {
   EXPECT_EQ(document.member_text({.path = "a.x[1]"}), "2");
 }
 
+TEST(InsertJsonTest, ClosesATextThatStopsShortOfItsClosers) {
+  JsonDocument document = parsed(R"({"a":1,"b":2})");
+  EXPECT_EQ(document.insert_json({.path = "b"}, R"({"x":[1,2)"), 4);
+  Text json;
+  document.to_text({}, json);
+  EXPECT_EQ(json, R"({"a":1,"b":{"x":[1,2]}})");
+}
+
 TEST(InsertJsonTest, LeavesTheDocumentAloneOnBadText) {
   JsonDocument document = parsed(R"({"a":1,"b":2})");
   const Lines before = node_lines(document);
