@@ -43,7 +43,8 @@ Bytes read_body(HINTERNET request) {
 }
 
 // The raw header text, however long: a first try with 5000 bytes, then one
-// with the size the platform asks for.
+// with the size the platform asks for. Without a status line no reply came,
+// whatever the platform hands out (Wine gives a lone line break).
 Text read_raw_headers(HINTERNET request) {
   Text buffer(kFirstHeaderBuffer, ' ');
   DWORD length = kFirstHeaderBuffer;
@@ -58,7 +59,11 @@ Text read_raw_headers(HINTERNET request) {
     }
   }
   buffer.resize(std::min<std::size_t>(length, buffer.size()));
-  return buffer.substr(0, buffer.find('\0'));
+  buffer.resize(std::min(buffer.size(), buffer.find('\0')));
+  if (!buffer.starts_with("HTTP/")) {
+    return {};
+  }
+  return buffer;
 }
 
 }  // namespace
